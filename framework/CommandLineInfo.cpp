@@ -1,0 +1,3 @@
+#include "framework/CommandLineInfo.h"
+
+void CCommandLineInfo::ParseParam(const WCHAR*, BOOL, BOOL) {}

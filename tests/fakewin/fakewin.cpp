@@ -1,0 +1,370 @@
+#include "tests/fakewin/fakewin.h"
+
+#include <initializer_list>
+#include <memory>
+#include <type_traits>
+
+int __argc = 0;
+WCHAR** __wargv = nullptr;
+
+namespace fakewin {
+namespace {
+
+template <typename T>
+std::uint64_t Arg(T value)
+{
+    if constexpr (std::is_pointer_v<T>)
+        return reinterpret_cast<std::uintptr_t>(value);
+    else
+        return static_cast<std::uint64_t>(value);
+}
+
+enum class GdiKind { WindowDC, MemoryDC, Bitmap };
+
+struct GdiObject {
+    GdiKind kind;
+    HWND window = nullptr;       // WindowDC: the window it belongs to
+    HGDIOBJ selected = nullptr;  // MemoryDC: its bitmap
+    HDC selectedInto = nullptr;  // Bitmap: the DC it is selected into
+};
+
+enum class KernelKind { Mutex };
+
+struct KernelObject {
+    KernelKind kind;
+    std::u16string name;
+};
+
+// A memory DC starts with this 1x1 stock bitmap selected; it is never deleted.
+const HGDIOBJ kStockBitmap = reinterpret_cast<HGDIOBJ>(0x0185000F);
+const HWND kDesktopWindow = reinterpret_cast<HWND>(0x00010010);
+
+struct State {
+    Machine machine;
+    std::map<std::uintptr_t, GdiObject> gdi;
+    std::map<std::uintptr_t, KernelObject> kernel;
+    std::uintptr_t nextHandle = 0x1000;
+    std::vector<std::u16string> arguments;
+    std::vector<WCHAR*> argv;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+void Log(const char* name, std::initializer_list<std::uint64_t> args)
+{
+    state().machine.calls.push_back(Call{name, args});
+}
+
+std::uintptr_t NewHandle()
+{
+    return state().nextHandle += 4;
+}
+
+GdiObject* FindGdi(const void* handle)
+{
+    auto it = state().gdi.find(reinterpret_cast<std::uintptr_t>(handle));
+    return it == state().gdi.end() ? nullptr : &it->second;
+}
+
+bool IsDC(HDC dc)
+{
+    const GdiObject* object = FindGdi(dc);
+    return object != nullptr && (object->kind == GdiKind::WindowDC || object->kind == GdiKind::MemoryDC);
+}
+
+}  // namespace
+
+Machine& machine()
+{
+    return state().machine;
+}
+
+void Reset()
+{
+    State& s = state();
+    s.machine = Machine{};
+    s.gdi.clear();
+    s.kernel.clear();
+    s.nextHandle = 0x1000;
+    SetCommandLine({u"VexprobeHLX.exe"});
+}
+
+void SetCommandLine(const std::vector<std::u16string>& arguments)
+{
+    State& s = state();
+    s.arguments = arguments;
+    s.argv.clear();
+    for (std::u16string& argument : s.arguments)
+        s.argv.push_back(argument.data());
+    s.argv.push_back(nullptr);
+    __argc = static_cast<int>(s.arguments.size());
+    __wargv = s.argv.data();
+}
+
+std::vector<Call> CallsNamed(const std::string& name)
+{
+    std::vector<Call> found;
+    for (const Call& call : machine().calls)
+        if (call.name == name)
+            found.push_back(call);
+    return found;
+}
+
+std::vector<std::string> CallNames()
+{
+    std::vector<std::string> names;
+    for (const Call& call : machine().calls)
+        names.push_back(call.name);
+    return names;
+}
+
+int LiveGdiObjects()
+{
+    return static_cast<int>(state().gdi.size());
+}
+
+int OpenHandles()
+{
+    return static_cast<int>(state().kernel.size());
+}
+
+HWND DesktopWindow()
+{
+    return kDesktopWindow;
+}
+
+}  // namespace fakewin
+
+using fakewin::Arg;
+using fakewin::Log;
+using fakewin::state;
+
+// ---- Errors ------------------------------------------------------------------------------------
+
+DWORD GetLastError()
+{
+    return state().machine.lastError;
+}
+
+void SetLastError(DWORD dwErrCode)
+{
+    state().machine.lastError = dwErrCode;
+}
+
+// ---- Kernel objects ----------------------------------------------------------------------------
+
+HANDLE CreateMutexW(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner, LPCWSTR lpName)
+{
+    Log("CreateMutexW", {Arg(lpMutexAttributes), Arg(bInitialOwner)});
+    auto& s = state();
+    std::u16string name = lpName != nullptr ? std::u16string(lpName) : std::u16string();
+    DWORD error = ERROR_SUCCESS;
+    if (!name.empty()) {
+        auto it = s.machine.mutexes.find(name);
+        if (it != s.machine.mutexes.end()) {
+            if (it->second.accessDenied) {
+                SetLastError(ERROR_ACCESS_DENIED);
+                return nullptr;
+            }
+            error = ERROR_ALREADY_EXISTS;
+        }
+        ++s.machine.mutexes[name].openHandles;
+    }
+    const std::uintptr_t handle = fakewin::NewHandle();
+    s.kernel[handle] = fakewin::KernelObject{fakewin::KernelKind::Mutex, name};
+    SetLastError(error);
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+BOOL CloseHandle(HANDLE hObject)
+{
+    Log("CloseHandle", {Arg(hObject)});
+    auto& s = state();
+    auto it = s.kernel.find(reinterpret_cast<std::uintptr_t>(hObject));
+    if (it == s.kernel.end()) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (it->second.kind == fakewin::KernelKind::Mutex && !it->second.name.empty()) {
+        auto mutex = s.machine.mutexes.find(it->second.name);
+        if (mutex != s.machine.mutexes.end() && --mutex->second.openHandles <= 0 && !mutex->second.accessDenied)
+            s.machine.mutexes.erase(mutex);
+    }
+    s.kernel.erase(it);
+    return TRUE;
+}
+
+DWORD GetTickCount()
+{
+    Log("GetTickCount", {});
+    return state().machine.ticks;
+}
+
+void Sleep(DWORD dwMilliseconds)
+{
+    Log("Sleep", {dwMilliseconds});
+    state().machine.ticks += dwMilliseconds;
+}
+
+// ---- Display settings --------------------------------------------------------------------------
+
+BOOL EnumDisplaySettingsW(LPCWSTR lpszDeviceName, DWORD iModeNum, DEVMODEW* lpDevMode)
+{
+    Log("EnumDisplaySettingsW", {Arg(lpszDeviceName), iModeNum, lpDevMode->dmSize});
+    const fakewin::Display& display = state().machine.display;
+    if (!display.readable || lpszDeviceName != nullptr || iModeNum != ENUM_CURRENT_SETTINGS ||
+        lpDevMode->dmSize != sizeof(DEVMODEW)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    lpDevMode->dmBitsPerPel = 32;
+    lpDevMode->dmPelsWidth = display.width;
+    lpDevMode->dmPelsHeight = display.height;
+    lpDevMode->dmDisplayFrequency = 60;
+    lpDevMode->dmFields = 0x00040000 | 0x00080000 | 0x00100000 | 0x00400000;
+    return TRUE;
+}
+
+// ---- Windows and device contexts ---------------------------------------------------------------
+
+HWND GetDesktopWindow()
+{
+    Log("GetDesktopWindow", {});
+    return fakewin::kDesktopWindow;
+}
+
+HDC GetDC(HWND hWnd)
+{
+    Log("GetDC", {Arg(hWnd)});
+    if (state().machine.gdiFailures.getDC)
+        return nullptr;
+    const std::uintptr_t handle = fakewin::NewHandle();
+    state().gdi[handle] = fakewin::GdiObject{fakewin::GdiKind::WindowDC, hWnd};
+    return reinterpret_cast<HDC>(handle);
+}
+
+int ReleaseDC(HWND hWnd, HDC hDC)
+{
+    Log("ReleaseDC", {Arg(hWnd), Arg(hDC)});
+    fakewin::GdiObject* dc = fakewin::FindGdi(hDC);
+    if (dc == nullptr || dc->kind != fakewin::GdiKind::WindowDC || dc->window != hWnd)
+        return 0;
+    state().gdi.erase(reinterpret_cast<std::uintptr_t>(hDC));
+    return 1;
+}
+
+HDC CreateCompatibleDC(HDC hdc)
+{
+    Log("CreateCompatibleDC", {Arg(hdc)});
+    if (state().machine.gdiFailures.createCompatibleDC || (hdc != nullptr && !fakewin::IsDC(hdc)))
+        return nullptr;
+    const std::uintptr_t handle = fakewin::NewHandle();
+    fakewin::GdiObject dc{fakewin::GdiKind::MemoryDC};
+    dc.selected = fakewin::kStockBitmap;
+    state().gdi[handle] = dc;
+    return reinterpret_cast<HDC>(handle);
+}
+
+BOOL DeleteDC(HDC hdc)
+{
+    Log("DeleteDC", {Arg(hdc)});
+    fakewin::GdiObject* dc = fakewin::FindGdi(hdc);
+    if (dc == nullptr || dc->kind != fakewin::GdiKind::MemoryDC)
+        return FALSE;
+    // The bitmap it held is deselected, not deleted.
+    if (fakewin::GdiObject* bitmap = fakewin::FindGdi(dc->selected))
+        bitmap->selectedInto = nullptr;
+    state().gdi.erase(reinterpret_cast<std::uintptr_t>(hdc));
+    return TRUE;
+}
+
+HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy)
+{
+    Log("CreateCompatibleBitmap", {Arg(hdc), Arg(cx), Arg(cy)});
+    if (state().machine.gdiFailures.createCompatibleBitmap || !fakewin::IsDC(hdc))
+        return nullptr;
+    const std::uintptr_t handle = fakewin::NewHandle();
+    state().gdi[handle] = fakewin::GdiObject{fakewin::GdiKind::Bitmap};
+    return reinterpret_cast<HBITMAP>(handle);
+}
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
+{
+    Log("SelectObject", {Arg(hdc), Arg(h)});
+    fakewin::GdiObject* dc = fakewin::FindGdi(hdc);
+    if (dc == nullptr || dc->kind != fakewin::GdiKind::MemoryDC)
+        return nullptr;  // bitmaps go only into memory DCs
+    fakewin::GdiObject* bitmap = fakewin::FindGdi(h);
+    if (h != fakewin::kStockBitmap) {
+        if (bitmap == nullptr || bitmap->kind != fakewin::GdiKind::Bitmap)
+            return nullptr;
+        if (bitmap->selectedInto != nullptr && bitmap->selectedInto != hdc)
+            return nullptr;  // a bitmap can be selected into one DC at a time
+    }
+    HGDIOBJ previous = dc->selected;
+    if (fakewin::GdiObject* old = fakewin::FindGdi(previous))
+        old->selectedInto = nullptr;
+    if (bitmap != nullptr)
+        bitmap->selectedInto = hdc;
+    dc->selected = h;
+    return previous;
+}
+
+BOOL DeleteObject(HGDIOBJ ho)
+{
+    Log("DeleteObject", {Arg(ho)});
+    if (ho == fakewin::kStockBitmap)
+        return TRUE;
+    fakewin::GdiObject* object = fakewin::FindGdi(ho);
+    if (object == nullptr || object->kind != fakewin::GdiKind::Bitmap)
+        return FALSE;
+    if (object->selectedInto != nullptr)
+        return FALSE;  // Windows refuses to delete a bitmap that a DC still holds
+    state().gdi.erase(reinterpret_cast<std::uintptr_t>(ho));
+    return TRUE;
+}
+
+BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop)
+{
+    Log("BitBlt", {Arg(hdc), Arg(x), Arg(y), Arg(cx), Arg(cy), Arg(hdcSrc), Arg(x1), Arg(y1), rop});
+    if (!fakewin::IsDC(hdc) || !fakewin::IsDC(hdcSrc))
+        return FALSE;
+    // Into a memory DC that holds only its 1x1 stock bitmap, the copy is clipped to nothing.
+    const fakewin::GdiObject* target = fakewin::FindGdi(hdc);
+    const bool clippedAway = target->kind == fakewin::GdiKind::MemoryDC && target->selected == fakewin::kStockBitmap;
+    if (cx > 0 && cy > 0 && !clippedAway)
+        state().machine.ticks += state().machine.display.copyMs;
+    return TRUE;
+}
+
+// ---- Common controls ---------------------------------------------------------------------------
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce)
+{
+    Log("InitCommonControlsEx", {picce->dwSize, picce->dwICC});
+    return picce->dwSize == sizeof(INITCOMMONCONTROLSEX) ? TRUE : FALSE;
+}
+
+// ---- GDI+ --------------------------------------------------------------------------------------
+
+GpStatus GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input, GdiplusStartupOutput* output)
+{
+    Log("GdiplusStartup", {input->GdiplusVersion, Arg(input->DebugEventCallback),
+                           Arg(input->SuppressBackgroundThread), Arg(input->SuppressExternalCodecs),
+                           Arg(output)});
+    if (input->GdiplusVersion != 1)
+        return InvalidParameter;
+    state().machine.gdiplusRunning = true;
+    *token = 0x6D1;
+    return Ok;
+}
+
+void GdiplusShutdown(ULONG_PTR token)
+{
+    Log("GdiplusShutdown", {token});
+    state().machine.gdiplusRunning = false;
+}
