@@ -13,4 +13,5 @@ add_executable(vexprobe_unit_tests
     tests/unit/TextTest.cpp
 )
 target_link_libraries(vexprobe_unit_tests PRIVATE vexprobe_core GTest::gtest_main GTest::gmock)
-add_test(NAME unit COMMAND vexprobe_unit_tests)
+include(GoogleTest)
+gtest_discover_tests(vexprobe_unit_tests DISCOVERY_MODE PRE_TEST)

@@ -23,7 +23,6 @@ enum class GdiKind { WindowDC, MemoryDC, Bitmap };
 
 struct GdiObject {
     GdiKind kind;
-    HWND window = nullptr;       // WindowDC: the window it belongs to
     HGDIOBJ selected = nullptr;  // MemoryDC: its bitmap
     HDC selectedInto = nullptr;  // Bitmap: the DC it is selected into
 };
@@ -216,8 +215,8 @@ BOOL EnumDisplaySettingsW(LPCWSTR lpszDeviceName, DWORD iModeNum, DEVMODEW* lpDe
 {
     Log("EnumDisplaySettingsW", {Arg(lpszDeviceName), iModeNum, lpDevMode->dmSize});
     const fakewin::Display& display = state().machine.display;
-    if (!display.readable || lpszDeviceName != nullptr || iModeNum != ENUM_CURRENT_SETTINGS ||
-        lpDevMode->dmSize != sizeof(DEVMODEW)) {
+    // dmSize is not checked: Windows and Wine fill the record whatever it says.
+    if (!display.readable || lpszDeviceName != nullptr || iModeNum != ENUM_CURRENT_SETTINGS) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -243,15 +242,16 @@ HDC GetDC(HWND hWnd)
     if (state().machine.gdiFailures.getDC)
         return nullptr;
     const std::uintptr_t handle = fakewin::NewHandle();
-    state().gdi[handle] = fakewin::GdiObject{fakewin::GdiKind::WindowDC, hWnd};
+    state().gdi[handle] = fakewin::GdiObject{fakewin::GdiKind::WindowDC};
     return reinterpret_cast<HDC>(handle);
 }
 
 int ReleaseDC(HWND hWnd, HDC hDC)
 {
     Log("ReleaseDC", {Arg(hWnd), Arg(hDC)});
+    // Like Wine, the window is not checked against the one the DC came from; tests read it in the log.
     fakewin::GdiObject* dc = fakewin::FindGdi(hDC);
-    if (dc == nullptr || dc->kind != fakewin::GdiKind::WindowDC || dc->window != hWnd)
+    if (dc == nullptr || dc->kind != fakewin::GdiKind::WindowDC)
         return 0;
     state().gdi.erase(reinterpret_cast<std::uintptr_t>(hDC));
     return 1;
@@ -322,8 +322,10 @@ BOOL DeleteObject(HGDIOBJ ho)
     fakewin::GdiObject* object = fakewin::FindGdi(ho);
     if (object == nullptr || object->kind != fakewin::GdiKind::Bitmap)
         return FALSE;
+    // Windows refuses to delete a bitmap that a DC still holds, and it leaks (Wine instead defers the
+    // deletion until the bitmap is selected out).
     if (object->selectedInto != nullptr)
-        return FALSE;  // Windows refuses to delete a bitmap that a DC still holds
+        return FALSE;
     state().gdi.erase(reinterpret_cast<std::uintptr_t>(ho));
     return TRUE;
 }

@@ -93,6 +93,7 @@ TEST_F(FrameCapture, ReleasesInReverseOrderOfAcquisition)
     const auto afterCopy = std::find(names.begin(), names.end(), "BitBlt") + 2;  // past the second reading
     EXPECT_EQ(std::vector<std::string>(afterCopy, names.end()),
               (std::vector<std::string>{"SelectObject", "DeleteObject", "DeleteDC", "ReleaseDC"}));
+    EXPECT_EQ(fakewin::CallsNamed("ReleaseDC")[0].args[0], reinterpret_cast<std::uintptr_t>(fakewin::DesktopWindow()));
     EXPECT_EQ(fakewin::LiveGdiObjects(), 0);
 }
 
