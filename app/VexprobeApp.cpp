@@ -1,5 +1,6 @@
 #include "app/VexprobeApp.h"
 
+#include "app/SingleInstance.h"
 #include "capture/FrameCapture.h"
 #include "platform/text.h"
 
@@ -10,6 +11,8 @@ CVexprobeApp::CVexprobeApp() : CWinAppEx(TRUE) {}
 BOOL CVexprobeApp::InitInstance()
 {
     ParseCommandLine(m_cmdInfo);
+    if (!EnsureSingleInstance(m_cmdInfo))
+        return FALSE;
 
     INITCOMMONCONTROLSEX controls;
     controls.dwSize = sizeof(controls);
@@ -22,6 +25,7 @@ BOOL CVexprobeApp::InitInstance()
         return FALSE;
 
     SetRegistryKey(TEXT("Korvalink Inc."));
+    RegisterDialogClass();
     CopyBounded(g_szFontFace, MAX_PATH, TEXT("Arial"));
 
     GdiplusStartupInput input;

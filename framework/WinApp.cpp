@@ -51,6 +51,11 @@ CWinApp* AfxGetApp()
     return s_app;
 }
 
+HINSTANCE AfxGetInstanceHandle()
+{
+    return s_app != nullptr ? s_app->m_hInstance : nullptr;
+}
+
 int AfxWinMain(HINSTANCE hInstance)
 {
     CWinApp* app = AfxGetApp();

@@ -50,5 +50,8 @@ public:
 // The application object, or nullptr before it is constructed and after it is destroyed.
 CWinApp* AfxGetApp();
 
+// The program's module, as AfxWinMain was given it.
+HINSTANCE AfxGetInstanceHandle();
+
 // The framework's start: InitInstance, then ExitInstance, whose value is the exit code.
 int AfxWinMain(HINSTANCE hInstance);

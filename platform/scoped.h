@@ -64,6 +64,22 @@ struct MemoryDCTraits {
     static void Close(Type dc) { DeleteDC(dc); }
 };
 
+// A kernel handle that is empty when NULL (processes, mutexes, tokens).
+struct KernelHandleTraits {
+    using Type = HANDLE;
+    static Type Empty() { return nullptr; }
+    static void Close(Type handle) { CloseHandle(handle); }
+};
+
+// A Toolhelp snapshot, which is INVALID_HANDLE_VALUE when it could not be taken.
+struct SnapshotTraits {
+    using Type = HANDLE;
+    static Type Empty() { return INVALID_HANDLE_VALUE; }
+    static void Close(Type handle) { CloseHandle(handle); }
+};
+
+using CScopedHandle = CUniqueResource<KernelHandleTraits>;
+using CScopedSnapshot = CUniqueResource<SnapshotTraits>;
 using CScopedBitmap = CUniqueResource<GdiObjectTraits<HBITMAP>>;
 using CScopedMemoryDC = CUniqueResource<MemoryDCTraits>;
 

@@ -23,6 +23,17 @@ inline WString AsciiLower(WString text)
     return text;
 }
 
+// Equal when they have the same length and each code unit is equal after AsciiToLower.
+inline bool AsciiEqualsNoCase(const WString& a, const WString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiToLower(a[i]) != AsciiToLower(b[i]))
+            return false;
+    return true;
+}
+
 // Copies as much of the zero-terminated `src` as fits into `dst` of `capacity` code units and always
 // terminates it (when capacity is at least 1).
 inline void CopyBounded(WCHAR* dst, std::size_t capacity, const WCHAR* src)

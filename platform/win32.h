@@ -12,6 +12,7 @@
 #endif
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 #include <gdiplus.h>
 
 // The GDI+ flat interface and its start-up types, under their plain names as on the native host.

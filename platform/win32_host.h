@@ -44,6 +44,14 @@ typedef struct HDC__* HDC;
 typedef struct HBITMAP__* HBITMAP;
 typedef struct HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
+typedef struct HICON__* HICON;
+typedef HICON HCURSOR;
+typedef struct HBRUSH__* HBRUSH;
+typedef UINT_PTR WPARAM;
+typedef LONG_PTR LPARAM;
+typedef LONG_PTR LRESULT;
+
+#define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)))
 
 // ---- Errors ------------------------------------------------------------------------------------
 
@@ -51,7 +59,11 @@ typedef HINSTANCE HMODULE;
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_NO_MORE_FILES 18L
+#define ERROR_BAD_LENGTH 24L
 #define ERROR_ALREADY_EXISTS 183L
+#define ERROR_CLASS_ALREADY_EXISTS 1410L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
 
 DWORD GetLastError();
 void SetLastError(DWORD dwErrCode);
@@ -69,6 +81,33 @@ BOOL CloseHandle(HANDLE hObject);
 
 DWORD GetTickCount();
 void Sleep(DWORD dwMilliseconds);
+
+// ---- Processes ---------------------------------------------------------------------------------
+
+#define PROCESS_ALL_ACCESS 0x001FFFFF
+#define TH32CS_SNAPPROCESS 0x00000002
+
+typedef struct tagPROCESSENTRY32W {
+    DWORD dwSize;
+    DWORD cntUsage;
+    DWORD th32ProcessID;
+    ULONG_PTR th32DefaultHeapID;
+    DWORD th32ModuleID;
+    DWORD cntThreads;
+    DWORD th32ParentProcessID;
+    LONG pcPriClassBase;
+    DWORD dwFlags;
+    WCHAR szExeFile[MAX_PATH];
+} PROCESSENTRY32W;
+
+HANDLE CreateToolhelp32Snapshot(DWORD dwFlags, DWORD th32ProcessID);
+BOOL Process32FirstW(HANDLE hSnapshot, PROCESSENTRY32W* lppe);
+BOOL Process32NextW(HANDLE hSnapshot, PROCESSENTRY32W* lppe);
+BOOL ProcessIdToSessionId(DWORD dwProcessId, DWORD* pSessionId);
+DWORD GetCurrentProcessId();
+DWORD GetCurrentThreadId();
+HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId);
+BOOL TerminateProcess(HANDLE hProcess, UINT uExitCode);
 
 // The runtime's argument vector, split from the command line before the program's code runs.
 extern int __argc;
@@ -140,6 +179,37 @@ BOOL EnumDisplaySettingsW(LPCWSTR lpszDeviceName, DWORD iModeNum, DEVMODEW* lpDe
 // ---- Windows and device contexts ---------------------------------------------------------------
 
 #define SRCCOPY 0x00CC0020
+#define WM_CLOSE 0x0010
+#define SW_RESTORE 9
+#define CS_SAVEBITS 0x0800
+#define CS_GLOBALCLASS 0x4000
+
+typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+typedef struct tagWNDCLASSW {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCWSTR lpszMenuName;
+    LPCWSTR lpszClassName;
+} WNDCLASSW;
+
+BOOL GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, WNDCLASSW* lpWndClass);
+WORD RegisterClassW(const WNDCLASSW* lpWndClass);
+
+HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName);
+BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+void SwitchToThisWindow(HWND hwnd, BOOL fUnknown);
+HWND GetForegroundWindow();
+BOOL SetForegroundWindow(HWND hWnd);
+DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId);
+BOOL AttachThreadInput(DWORD idAttach, DWORD idAttachTo, BOOL fAttach);
 
 HWND GetDesktopWindow();
 HDC GetDC(HWND hWnd);

@@ -1,5 +1,6 @@
 #include "tests/fakewin/fakewin.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <type_traits>
@@ -27,16 +28,24 @@ struct GdiObject {
     HDC selectedInto = nullptr;  // Bitmap: the DC it is selected into
 };
 
-enum class KernelKind { Mutex };
+enum class KernelKind { Mutex, Snapshot, Process };
 
 struct KernelObject {
-    KernelKind kind;
-    std::u16string name;
+    KernelKind kind = KernelKind::Mutex;
+    std::u16string name;              // Mutex
+    std::vector<Process> snapshot;    // Snapshot: the processes as they were when it was taken
+    std::size_t next = 0;             // Snapshot: the entry Process32NextW gives next
+    DWORD processId = 0;              // Process
 };
 
 // A memory DC starts with this 1x1 stock bitmap selected; it is never deleted.
 const HGDIOBJ kStockBitmap = reinterpret_cast<HGDIOBJ>(0x0185000F);
 const HWND kDesktopWindow = reinterpret_cast<HWND>(0x00010010);
+
+LRESULT SystemDialogWindowProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return 0;
+}
 
 struct State {
     Machine machine;
@@ -90,6 +99,32 @@ void Reset()
     s.kernel.clear();
     s.nextHandle = 0x1000;
     SetCommandLine({u"VexprobeHLX.exe"});
+    WindowClass dialog;
+    dialog.name = u"#32770";
+    dialog.info.style = kSystemDialogStyle;
+    dialog.info.lpfnWndProc = SystemDialogWindowProc;
+    dialog.info.cbWndExtra = 30;
+    s.machine.classes.push_back(dialog);
+}
+
+WNDPROC SystemDialogProc()
+{
+    return SystemDialogWindowProc;
+}
+
+HWND AddWindow(Window window)
+{
+    window.handle = reinterpret_cast<HWND>(NewHandle());
+    machine().windows.push_back(window);
+    return window.handle;
+}
+
+Process* FindProcess(DWORD id)
+{
+    for (Process& process : machine().processes)
+        if (process.id == id)
+            return &process;
+    return nullptr;
 }
 
 void SetCommandLine(const std::vector<std::u16string>& arguments)
@@ -174,7 +209,9 @@ HANDLE CreateMutexW(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner,
         ++s.machine.mutexes[name].openHandles;
     }
     const std::uintptr_t handle = fakewin::NewHandle();
-    s.kernel[handle] = fakewin::KernelObject{fakewin::KernelKind::Mutex, name};
+    fakewin::KernelObject mutex;
+    mutex.name = name;
+    s.kernel[handle] = mutex;
     SetLastError(error);
     return reinterpret_cast<HANDLE>(handle);
 }
@@ -369,4 +406,250 @@ void GdiplusShutdown(ULONG_PTR token)
 {
     Log("GdiplusShutdown", {token});
     state().machine.gdiplusRunning = false;
+}
+
+// ---- Processes ---------------------------------------------------------------------------------
+
+HANDLE CreateToolhelp32Snapshot(DWORD dwFlags, DWORD th32ProcessID)
+{
+    Log("CreateToolhelp32Snapshot", {dwFlags, th32ProcessID});
+    auto& s = state();
+    if (s.machine.snapshotFails || dwFlags != TH32CS_SNAPPROCESS)
+        return INVALID_HANDLE_VALUE;
+    const std::uintptr_t handle = fakewin::NewHandle();
+    fakewin::KernelObject snapshot;
+    snapshot.kind = fakewin::KernelKind::Snapshot;
+    snapshot.snapshot = s.machine.processes;
+    s.kernel[handle] = snapshot;
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+namespace fakewin {
+namespace {
+
+BOOL NextEntry(HANDLE hSnapshot, PROCESSENTRY32W* lppe, bool first)
+{
+    auto it = state().kernel.find(reinterpret_cast<std::uintptr_t>(hSnapshot));
+    if (it == state().kernel.end() || it->second.kind != KernelKind::Snapshot) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (lppe->dwSize != sizeof(PROCESSENTRY32W)) {
+        SetLastError(ERROR_BAD_LENGTH);
+        return FALSE;
+    }
+    KernelObject& snapshot = it->second;
+    if (first)
+        snapshot.next = 0;
+    if ((first && state().machine.firstEntryFails) || snapshot.next >= snapshot.snapshot.size()) {
+        SetLastError(ERROR_NO_MORE_FILES);
+        return FALSE;
+    }
+    const Process& process = snapshot.snapshot[snapshot.next++];
+    lppe->th32ProcessID = process.id;
+    lppe->cntThreads = 1;
+    const std::size_t length = std::min<std::size_t>(process.image.size(), MAX_PATH - 1);
+    std::copy(process.image.begin(), process.image.begin() + length, lppe->szExeFile);
+    lppe->szExeFile[length] = 0;
+    return TRUE;
+}
+
+}  // namespace
+}  // namespace fakewin
+
+BOOL Process32FirstW(HANDLE hSnapshot, PROCESSENTRY32W* lppe)
+{
+    Log("Process32FirstW", {Arg(hSnapshot), lppe->dwSize});
+    return fakewin::NextEntry(hSnapshot, lppe, true);
+}
+
+BOOL Process32NextW(HANDLE hSnapshot, PROCESSENTRY32W* lppe)
+{
+    Log("Process32NextW", {Arg(hSnapshot)});
+    return fakewin::NextEntry(hSnapshot, lppe, false);
+}
+
+BOOL ProcessIdToSessionId(DWORD dwProcessId, DWORD* pSessionId)
+{
+    Log("ProcessIdToSessionId", {dwProcessId});
+    const fakewin::Process* process = fakewin::FindProcess(dwProcessId);
+    if (process == nullptr || process->terminated) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (!process->sessionReadable) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    *pSessionId = process->session;
+    return TRUE;
+}
+
+DWORD GetCurrentProcessId()
+{
+    Log("GetCurrentProcessId", {});
+    return state().machine.currentProcessId;
+}
+
+DWORD GetCurrentThreadId()
+{
+    Log("GetCurrentThreadId", {});
+    return state().machine.currentThreadId;
+}
+
+HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId)
+{
+    Log("OpenProcess", {dwDesiredAccess, Arg(bInheritHandle), dwProcessId});
+    const fakewin::Process* process = fakewin::FindProcess(dwProcessId);
+    if (process == nullptr || process->terminated) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if (!process->canOpen) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    const std::uintptr_t handle = fakewin::NewHandle();
+    fakewin::KernelObject object;
+    object.kind = fakewin::KernelKind::Process;
+    object.processId = dwProcessId;
+    state().kernel[handle] = object;
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+BOOL TerminateProcess(HANDLE hProcess, UINT uExitCode)
+{
+    Log("TerminateProcess", {Arg(hProcess), uExitCode});
+    auto it = state().kernel.find(reinterpret_cast<std::uintptr_t>(hProcess));
+    if (it == state().kernel.end() || it->second.kind != fakewin::KernelKind::Process) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    fakewin::Process* process = fakewin::FindProcess(it->second.processId);
+    if (process == nullptr || !process->canTerminate) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    process->terminated = true;
+    process->exitCode = uExitCode;
+    return TRUE;
+}
+
+// ---- Window classes and windows ----------------------------------------------------------------
+
+BOOL GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, WNDCLASSW* lpWndClass)
+{
+    Log("GetClassInfoW", {Arg(hInstance)});
+    for (const fakewin::WindowClass& c : state().machine.classes) {
+        // System classes answer for every module; a program's own only for the module that registered it.
+        const bool system = c.name == u"#32770";
+        if (c.name == lpClassName && (system || c.instance == hInstance)) {
+            *lpWndClass = c.info;
+            // As Wine does: a system class comes back with the module that asked for it.
+            lpWndClass->hInstance = system ? hInstance : c.instance;
+            lpWndClass->lpszClassName = lpClassName;
+            return TRUE;
+        }
+    }
+    SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+    return FALSE;
+}
+
+WORD RegisterClassW(const WNDCLASSW* lpWndClass)
+{
+    Log("RegisterClassW", {lpWndClass->style, Arg(lpWndClass->hInstance)});
+    for (const fakewin::WindowClass& c : state().machine.classes) {
+        if (c.name == lpWndClass->lpszClassName && c.instance == lpWndClass->hInstance) {
+            SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+            return 0;
+        }
+    }
+    fakewin::WindowClass c;
+    c.name = lpWndClass->lpszClassName;
+    c.instance = lpWndClass->hInstance;
+    c.info = *lpWndClass;
+    c.info.lpszClassName = nullptr;  // the name lives in c.name
+    state().machine.classes.push_back(c);
+    return static_cast<WORD>(0xC000 + state().machine.classes.size());
+}
+
+HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName)
+{
+    Log("FindWindowW", {Arg(lpWindowName)});
+    const fakewin::Machine& m = state().machine;
+    for (const fakewin::Window& w : m.windows)
+        if (!w.closed && m.ticks >= w.appearsAtTicks && w.className == lpClassName)
+            return w.handle;
+    return nullptr;
+}
+
+namespace fakewin {
+namespace {
+
+Window* FindWindowByHandle(HWND hwnd)
+{
+    for (Window& w : state().machine.windows)
+        if (w.handle == hwnd && !w.closed)
+            return &w;
+    return nullptr;
+}
+
+}  // namespace
+}  // namespace fakewin
+
+BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    Log("PostMessageW", {Arg(hWnd), Msg, wParam, Arg(lParam)});
+    fakewin::Window* window = fakewin::FindWindowByHandle(hWnd);
+    if (window == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    // The owner handles the request by the time the poster looks again.
+    if (Msg == WM_CLOSE && ++window->closeRequests == window->closesAfterRequests)
+        window->closed = true;
+    return TRUE;
+}
+
+BOOL ShowWindow(HWND hWnd, int nCmdShow)
+{
+    Log("ShowWindow", {Arg(hWnd), Arg(nCmdShow)});
+    return fakewin::FindWindowByHandle(hWnd) != nullptr ? TRUE : FALSE;
+}
+
+void SwitchToThisWindow(HWND hwnd, BOOL fUnknown)
+{
+    Log("SwitchToThisWindow", {Arg(hwnd), Arg(fUnknown)});
+}
+
+HWND GetForegroundWindow()
+{
+    Log("GetForegroundWindow", {});
+    return state().machine.foreground;
+}
+
+BOOL SetForegroundWindow(HWND hWnd)
+{
+    Log("SetForegroundWindow", {Arg(hWnd)});
+    if (fakewin::FindWindowByHandle(hWnd) == nullptr)
+        return FALSE;
+    state().machine.foreground = hWnd;
+    return TRUE;
+}
+
+DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId)
+{
+    Log("GetWindowThreadProcessId", {Arg(hWnd), Arg(lpdwProcessId)});
+    const fakewin::Window* window = fakewin::FindWindowByHandle(hWnd);
+    if (window == nullptr)
+        return 0;
+    if (lpdwProcessId != nullptr)
+        *lpdwProcessId = window->ownerProcess;
+    return window->ownerThread;
+}
+
+BOOL AttachThreadInput(DWORD idAttach, DWORD idAttachTo, BOOL fAttach)
+{
+    Log("AttachThreadInput", {idAttach, idAttachTo, Arg(fAttach)});
+    return idAttach != idAttachTo && idAttachTo != 0 ? TRUE : FALSE;
 }

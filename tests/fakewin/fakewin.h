@@ -35,6 +35,35 @@ struct GdiFailures {
     bool createCompatibleBitmap = false;
 };
 
+struct Process {
+    DWORD id = 0;
+    std::u16string image;  // bare file name, as the snapshot reports it
+    DWORD session = 1;
+    bool sessionReadable = true;
+    bool canOpen = true;
+    bool canTerminate = true;
+    bool terminated = false;
+    DWORD exitCode = 0;  // once terminated
+};
+
+// A top-level window that the guard can find by class.
+struct Window {
+    HWND handle = nullptr;
+    std::u16string className;
+    DWORD ownerProcess = 0;
+    DWORD ownerThread = 0;
+    DWORD appearsAtTicks = 0;   // FindWindowW sees it from this tick on
+    int closesAfterRequests = 1;  // WM_CLOSE requests it takes to go; 0: it never goes
+    int closeRequests = 0;
+    bool closed = false;
+};
+
+struct WindowClass {
+    std::u16string name;
+    HINSTANCE instance = nullptr;
+    WNDCLASSW info = {};
+};
+
 struct Machine {
     std::vector<Call> calls;
     DWORD lastError = 0;
@@ -50,7 +79,30 @@ struct Machine {
     std::map<std::u16string, Mutex> mutexes;
 
     bool gdiplusRunning = false;
+
+    // Processes in snapshot order. The calling process is currentProcessId; list it to give it a
+    // session.
+    std::vector<Process> processes;
+    DWORD currentProcessId = 4000;
+    DWORD currentThreadId = 4004;
+    bool snapshotFails = false;
+    bool firstEntryFails = false;
+
+    std::vector<Window> windows;
+    HWND foreground = nullptr;
+
+    // Registered window classes; "#32770", the system dialog class, is there from the start.
+    std::vector<WindowClass> classes;
 };
+
+// The system dialog class's window procedure and style in the simulated machine.
+WNDPROC SystemDialogProc();
+constexpr UINT kSystemDialogStyle = 0x0808;  // CS_SAVEBITS | CS_DBLCLKS
+
+// Adds a window and returns its handle.
+HWND AddWindow(Window window);
+// The process with this id, or nullptr.
+Process* FindProcess(DWORD id);
 
 Machine& machine();
 void Reset();
@@ -65,7 +117,7 @@ std::vector<std::string> CallNames();
 
 // Device contexts and bitmaps that exist and have not been released or deleted.
 int LiveGdiObjects();
-// Kernel handles that are open.
+// Kernel handles that are open (mutexes, snapshots, processes).
 int OpenHandles();
 
 // The desktop window's handle.

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/InstanceMutex.h"
+#include "app/SingleInstance.h"
 #include "app/VexprobeApp.h"
 #include "tests/unit/FakeWindowsTest.h"
 
@@ -12,6 +13,7 @@ protected:
     {
         FakeWindowsTest::SetUp();
         g_szFontFace[0] = 0;
+        g_instanceMutex.m_dwLastError = ERROR_SUCCESS;  // the first instance
     }
 
     static std::ptrdiff_t IndexOf(const std::string& name)
@@ -58,11 +60,14 @@ TEST_P(StartupPath, RunsItsStepsInOrderAndReturnsFalse)
         EXPECT_TRUE(app.GetRegistryKey().empty());
         EXPECT_EQ(g_szFontFace[0], 0);
         EXPECT_EQ(IndexOf("GdiplusStartup"), -1);
+        EXPECT_EQ(IndexOf("RegisterClassW"), -1);
         EXPECT_EQ(app.m_gdiplusToken, 0u);
         return;
     }
     EXPECT_EQ(app.GetRegistryKey(), u"Korvalink Inc.");
     EXPECT_EQ(WString(g_szFontFace), u"Arial");
+    EXPECT_GT(IndexOf("RegisterClassW"), IndexOf("BitBlt"));
+    EXPECT_LT(IndexOf("RegisterClassW"), IndexOf("GdiplusStartup"));
     const auto gdiplus = fakewin::CallsNamed("GdiplusStartup");
     ASSERT_EQ(gdiplus.size(), 1u);
     // Version 1, no debug callback, background thread and codecs not suppressed, no output.
@@ -73,6 +78,33 @@ TEST_P(StartupPath, RunsItsStepsInOrderAndReturnsFalse)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartupPath, ::testing::ValuesIn(kCaptureCases));
+
+TEST_F(Startup, GuardThatStopsTheStartLeavesEverythingElseUndone)
+{
+    // The close switch with no other instance running: the guard says stop at once.
+    fakewin::machine().display.copyMs = 500;
+    fakewin::SetCommandLine({u"VexprobeHLX.exe", u"/x"});
+    CVexprobeApp app;
+
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(fakewin::CallNames(), std::vector<std::string>{});  // no search, no controls, no capture
+    EXPECT_EQ(app.ExitInstance(), 0);
+}
+
+TEST_F(Startup, SecondStartActivatesTheRunningWarningAndStops)
+{
+    fakewin::machine().display.copyMs = 500;
+    g_instanceMutex.m_dwLastError = ERROR_ALREADY_EXISTS;
+    fakewin::Window dialog;
+    dialog.className = u"KorvalinkRemoteDetectHLX";
+    fakewin::AddWindow(dialog);
+    CVexprobeApp app;
+
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_GE(IndexOf("SetForegroundWindow"), 0);
+    EXPECT_EQ(IndexOf("InitCommonControlsEx"), -1);
+    EXPECT_EQ(IndexOf("BitBlt"), -1);
+}
 
 TEST_F(Startup, ExitInstanceEndsTheGdiplusSessionThatStartupBegan)
 {
