@@ -7,7 +7,7 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${VEXPROBE_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 function(vexprobe_wine_test_program name)
-    add_executable(${name} ${ARGN} tests/win/WineTestMain.cpp)
+    add_executable(${name} ${ARGN} tests/win/WineTestMain.cpp tests/InstanceMutexGlobal.cpp)
     target_link_libraries(${name} PRIVATE vexprobe_core GTest::gtest)
     target_compile_options(${name} PRIVATE -municode)
 endfunction()
@@ -34,11 +34,12 @@ vexprobe_wine_test_program(vexprobe_win_tests
     tests/win/ChildProcess.cpp
     tests/win/CommandLineTest.cpp
     tests/win/InstanceMutexTest.cpp
+    tests/win/SingleInstanceTest.cpp
 )
 vexprobe_wine_test(win_small vexprobe_win_tests small)
 vexprobe_wine_test(win_large vexprobe_win_tests large)
 
-vexprobe_wine_test_program(vexprobe_e2e_tests tests/e2e/ProgramTest.cpp tests/win/ChildProcess.cpp)
+vexprobe_wine_test_program(vexprobe_e2e_tests tests/e2e/ProgramTest.cpp tests/e2e/GuardTest.cpp tests/win/ChildProcess.cpp)
 add_dependencies(vexprobe_e2e_tests VexprobeHLX)
 vexprobe_wine_test(e2e_small vexprobe_e2e_tests small WINE_TRACES)
 vexprobe_wine_test(e2e_large vexprobe_e2e_tests large WINE_TRACES)
@@ -48,3 +49,8 @@ vexprobe_wine_test(e2e_large vexprobe_e2e_tests large WINE_TRACES)
 add_executable(vexprobe_switch_echo tests/win/SwitchEcho.cpp)
 target_link_libraries(vexprobe_switch_echo PRIVATE vexprobe_core)
 add_dependencies(vexprobe_win_tests vexprobe_switch_echo)
+
+# Stands in for a running instance in the end-to-end tests of the guard.
+add_executable(vexprobe_standin WIN32 tests/e2e/StandIn.cpp)
+target_link_libraries(vexprobe_standin PRIVATE vexprobe_core)
+add_dependencies(vexprobe_e2e_tests vexprobe_standin)

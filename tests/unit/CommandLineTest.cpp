@@ -47,7 +47,7 @@ TEST_P(CommandLine, CollectsSwitches)
     EXPECT_EQ(info.HasSwitch(kCloseSwitch), c.closeSwitch ? TRUE : FALSE) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CommandLine, ::testing::ValuesIn(kSwitchCases));
+INSTANTIATE_TEST_SUITE_P(Cases, CommandLine, ::testing::ValuesIn(kSwitchCases), CaseName());
 
 TEST(CommandLineInfoEx, HasSwitchMatchesWholeStoredNameExactly)
 {

@@ -37,7 +37,7 @@ TEST_P(FrameCaptureTiming, ComparesElapsedTicksWithThreshold)
     EXPECT_EQ(fakewin::LiveGdiObjects(), 0) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FrameCaptureTiming, ::testing::ValuesIn(kTimingCases));
+INSTANTIATE_TEST_SUITE_P(Cases, FrameCaptureTiming, ::testing::ValuesIn(kTimingCases), CaseName());
 
 class FrameCapture : public FakeWindowsTest {};
 
@@ -139,4 +139,4 @@ TEST_P(FrameCaptureFailure, IsFastAndReleasesWhatWasMade)
     EXPECT_EQ(fakewin::LiveGdiObjects(), 0) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FrameCaptureFailure, ::testing::ValuesIn(kFailureCases));
+INSTANTIATE_TEST_SUITE_P(Cases, FrameCaptureFailure, ::testing::ValuesIn(kFailureCases), CaseName());

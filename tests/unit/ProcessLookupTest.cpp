@@ -62,7 +62,7 @@ TEST_P(ProcessLookup, ListsMatchingIds)
     EXPECT_EQ(snapshot[0].args, (std::vector<std::uint64_t>{TH32CS_SNAPPROCESS, 0})) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProcessLookup, ::testing::ValuesIn(kLookupCases));
+INSTANTIATE_TEST_SUITE_P(Cases, ProcessLookup, ::testing::ValuesIn(kLookupCases), CaseName());
 
 TEST_F(FakeWindowsTest, ProcessLookupFailuresGiveAnEmptyList)
 {

@@ -140,7 +140,7 @@ TEST_P(Guard, DecidesWhetherStartupGoesOn)
     EXPECT_EQ(fakewin::OpenHandles(), 0) << c.name << ": every process handle closed";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Guard, ::testing::ValuesIn(kGuardCases));
+INSTANTIATE_TEST_SUITE_P(Cases, Guard, ::testing::ValuesIn(kGuardCases), CaseName());
 
 TEST_F(FakeWindowsTest, GuardActivatesTheFoundWindowInThisOrder)
 {

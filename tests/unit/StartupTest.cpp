@@ -77,7 +77,7 @@ TEST_P(StartupPath, RunsItsStepsInOrderAndReturnsFalse)
     EXPECT_TRUE(fakewin::machine().gdiplusRunning);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StartupPath, ::testing::ValuesIn(kCaptureCases));
+INSTANTIATE_TEST_SUITE_P(Cases, StartupPath, ::testing::ValuesIn(kCaptureCases), CaseName());
 
 TEST_F(Startup, GuardThatStopsTheStartLeavesEverythingElseUndone)
 {

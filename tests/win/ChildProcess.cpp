@@ -22,6 +22,8 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param)
     return TRUE;
 }
 
+}  // namespace
+
 std::wstring TempFileName()
 {
     WCHAR folder[MAX_PATH];
@@ -45,6 +47,8 @@ std::string ReadWholeFile(const std::wstring& path)
     CloseHandle(file);
     return content;
 }
+
+namespace {
 
 // The file that this program's unix standard error goes to, in Wine's view (drive Z: is the root).
 std::wstring WineStderrFile()
@@ -87,12 +91,25 @@ std::wstring BesideThisProgram(const std::wstring& fileName)
     return folder.substr(0, folder.find_last_of(L"\\/") + 1) + fileName;
 }
 
-ChildResult RunChild(const ChildRun& run)
+CChildProcess::~CChildProcess()
 {
-    ChildResult result;
-    const std::wstring outputPath = TempFileName();
+    if (m_info.hProcess != nullptr) {
+        if (WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(m_info.hProcess, 0xDEAD);
+            WaitForSingleObject(m_info.hProcess, 5000);
+        }
+        CloseHandle(m_info.hThread);
+        CloseHandle(m_info.hProcess);
+    }
+    if (!m_outputPath.empty())
+        DeleteFileW(m_outputPath.c_str());
+}
+
+bool CChildProcess::Start(const ChildRun& run)
+{
+    m_outputPath = TempFileName();
     SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
-    HANDLE output = CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+    HANDLE output = CreateFileW(m_outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 
     // The child inherits this environment; put ours back once it has started.
@@ -110,44 +127,55 @@ ChildResult RunChild(const ChildRun& run)
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = output;
     startup.hStdError = output;
-    PROCESS_INFORMATION process = {};
     std::wstring commandLine = run.commandLine;
 
-    const std::wstring tracePath = WineStderrFile();
-    const std::size_t traceStart = ReadWholeFile(tracePath).size();
-
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    result.started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                                    &process) != FALSE;
+    m_tracePath = WineStderrFile();
+    m_traceStart = ReadWholeFile(m_tracePath).size();
+    QueryPerformanceCounter(&m_start);
+    m_result.started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                                      &m_info) != FALSE;
     for (const auto& [name, value] : saved)
         SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
     CloseHandle(output);
+    return m_result.started;
+}
 
-    if (result.started) {
-        const DWORD deadline = GetTickCount() + run.timeoutMs;
-        while (WaitForSingleObject(process.hProcess, 2) == WAIT_TIMEOUT) {
-            WindowSearch search = {process.dwProcessId, false};
-            EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-            result.showedWindow = result.showedWindow || search.found;
-            if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
-                result.timedOut = true;
-                TerminateProcess(process.hProcess, 0xDEAD);
-                WaitForSingleObject(process.hProcess, INFINITE);
-                break;
-            }
+bool CChildProcess::WaitUntilIdle(DWORD timeoutMs) const
+{
+    return m_info.hProcess != nullptr && WaitForInputIdle(m_info.hProcess, timeoutMs) == 0;
+}
+
+ChildResult CChildProcess::Wait(DWORD timeoutMs)
+{
+    if (!m_result.started)
+        return m_result;
+    const DWORD deadline = GetTickCount() + timeoutMs;
+    while (WaitForSingleObject(m_info.hProcess, 2) == WAIT_TIMEOUT) {
+        WindowSearch search = {m_info.dwProcessId, false};
+        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        m_result.showedWindow = m_result.showedWindow || search.found;
+        if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
+            m_result.timedOut = true;
+            TerminateProcess(m_info.hProcess, 0xDEAD);
+            WaitForSingleObject(m_info.hProcess, INFINITE);
+            break;
         }
-        QueryPerformanceCounter(&end);
-        result.elapsedMs = static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
-        GetExitCodeProcess(process.hProcess, &result.exitCode);
-        const std::string trace = ReadWholeFile(tracePath);
-        if (trace.size() > traceStart)
-            result.wineTrace = LinesOfThread(trace.substr(traceStart), process.dwThreadId);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
     }
-    result.output = ReadWholeFile(outputPath);
-    DeleteFileW(outputPath.c_str());
-    return result;
+    LARGE_INTEGER frequency, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&end);
+    m_result.elapsedMs = static_cast<double>(end.QuadPart - m_start.QuadPart) * 1000.0 / frequency.QuadPart;
+    GetExitCodeProcess(m_info.hProcess, &m_result.exitCode);
+    m_result.output = ReadWholeFile(m_outputPath);
+    const std::string trace = ReadWholeFile(m_tracePath);
+    if (trace.size() > m_traceStart)
+        m_result.wineTrace = LinesOfThread(trace.substr(m_traceStart), m_info.dwThreadId);
+    return m_result;
+}
+
+ChildResult RunChild(const ChildRun& run)
+{
+    CChildProcess child;
+    child.Start(run);
+    return child.Wait(run.timeoutMs);
 }
