@@ -1,16 +1,9 @@
 # Windows x86_64 with mingw-w64 (posix threads). Its programs run here under wine64.
-set(CMAKE_SYSTEM_NAME Windows)
+set(_vexprobe_triplet x86_64-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
 if(NOT EXISTS /usr/lib/wine/wine64)
     message(FATAL_ERROR "wine64 is missing (/usr/lib/wine/wine64): run scripts/setup.sh first")
 endif()
-get_filename_component(_vexprobe_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${_vexprobe_root}/scripts/wine-run.sh")

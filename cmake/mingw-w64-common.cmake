@@ -1,0 +1,10 @@
+# What both mingw-w64 toolchains share; each sets _vexprobe_triplet and CMAKE_SYSTEM_PROCESSOR first.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${_vexprobe_triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_vexprobe_triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${_vexprobe_triplet}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_vexprobe_triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+get_filename_component(_vexprobe_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
