@@ -8,6 +8,7 @@ add_subdirectory(${VEXPROBE_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLU
 
 add_executable(vexprobe_unit_tests
     tests/unit/CommandLineTest.cpp
+    tests/unit/DialogLayoutTest.cpp
     tests/InstanceMutexGlobal.cpp
     tests/unit/ProcessLookupTest.cpp
     tests/unit/SingleInstanceTest.cpp
