@@ -12,7 +12,16 @@ configure_file(res/VexprobeHLX.manifest.in ${CMAKE_BINARY_DIR}/res/VexprobeHLX.m
 set(VEXPROBE_WINDOWS_LINK_OPTIONS -static -municode)
 set(VEXPROBE_WINDOWS_LIBRARIES gdiplus comctl32 gdi32 user32 kernel32)
 
-add_library(vexprobe_core STATIC ${VEXPROBE_PORTABLE_SOURCES})
+# Windows-only: the window half of the framework and the window parts of the dialog and controls.
+set(VEXPROBE_WINDOWS_SOURCES
+    framework/Dialog.cpp
+    framework/Gdi.cpp
+    framework/Resources.cpp
+    framework/Wnd.cpp
+    ui/DialogExt.cpp
+)
+
+add_library(vexprobe_core STATIC ${VEXPROBE_PORTABLE_SOURCES} ${VEXPROBE_WINDOWS_SOURCES})
 target_include_directories(vexprobe_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(vexprobe_core PUBLIC -municode)
 target_link_libraries(vexprobe_core PUBLIC ${VEXPROBE_WINDOWS_LIBRARIES})

@@ -35,6 +35,8 @@ vexprobe_wine_test_program(vexprobe_win_tests
     tests/win/CommandLineTest.cpp
     tests/win/InstanceMutexTest.cpp
     tests/win/SingleInstanceTest.cpp
+    tests/win/DialogExtTest.cpp
+    tests/win/res/TestDialogs.rc
 )
 vexprobe_wine_test(win_small vexprobe_win_tests small)
 vexprobe_wine_test(win_large vexprobe_win_tests large)

@@ -21,6 +21,11 @@ using Gdiplus::GdiplusStartup;
 using Gdiplus::GdiplusStartupInput;
 using Gdiplus::GdiplusStartupOutput;
 using Gdiplus::GpStatus;
+using Gdiplus::Ok;
+using Gdiplus::FontFamilyNotFound;
+using Gdiplus::GpFontFamily;
+using Gdiplus::DllExports::GdipCreateFontFamilyFromName;
+using Gdiplus::DllExports::GdipDeleteFontFamily;
 
 #else
 

@@ -1,0 +1,7 @@
+// Dialog templates of the in-process Wine tests.
+#pragma once
+
+#define IDD_TOOL_LAYOUT 201     // the warning's own template, in the default dialog class
+#define IDD_MISSING_FACE 202    // the same with a face that is not installed
+#define IDD_NO_FONT 203         // no DS_SETFONT
+#define IDC_MESSAGE 1000
