@@ -18,6 +18,8 @@ set(VEXPROBE_WINDOWS_SOURCES
     framework/Gdi.cpp
     framework/Resources.cpp
     framework/Wnd.cpp
+    ui/ButtonEx.cpp
+    ui/CustomStatic.cpp
     ui/DialogExt.cpp
 )
 

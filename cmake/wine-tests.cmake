@@ -35,6 +35,7 @@ vexprobe_wine_test_program(vexprobe_win_tests
     tests/win/CommandLineTest.cpp
     tests/win/InstanceMutexTest.cpp
     tests/win/SingleInstanceTest.cpp
+    tests/win/ControlsTest.cpp
     tests/win/DialogExtTest.cpp
     tests/win/res/TestDialogs.rc
 )
