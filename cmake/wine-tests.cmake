@@ -57,3 +57,11 @@ add_dependencies(vexprobe_win_tests vexprobe_switch_echo)
 add_executable(vexprobe_standin WIN32 tests/e2e/StandIn.cpp)
 target_link_libraries(vexprobe_standin PRIVATE vexprobe_core)
 add_dependencies(vexprobe_e2e_tests vexprobe_standin)
+
+# Shows the dialog base and both controls at the prefix's DPI; tests/win/dpi.sh runs it at 96, 120 and
+# 144 DPI, checks what it measured and saves screenshots.
+add_executable(vexprobe_dpi_probe tests/win/DpiProbe.cpp tests/win/res/TestDialogs.rc tests/InstanceMutexGlobal.cpp)
+target_link_libraries(vexprobe_dpi_probe PRIVATE vexprobe_core)
+add_dependencies(vexprobe_win_tests vexprobe_dpi_probe)
+add_test(NAME dpi_small COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win/dpi.sh $<TARGET_FILE:vexprobe_dpi_probe> ${CMAKE_BINARY_DIR})
+set_tests_properties(dpi_small PROPERTIES ENVIRONMENT "VEXPROBE_SCREEN=small" RESOURCE_LOCK wine-small)

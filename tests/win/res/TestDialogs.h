@@ -5,3 +5,4 @@
 #define IDD_MISSING_FACE 202    // the same with a face that is not installed
 #define IDD_NO_FONT 203         // no DS_SETFONT
 #define IDC_MESSAGE 1000
+#define IDD_CONTROLS 204        // a small dialog with the styled button and the text control
