@@ -45,13 +45,11 @@ TemplateFont ReadTemplateFont(const DialogTemplateHeader& header)
 {
     if (!header.hasFont)
         return TemplateFont{8, 400, 0, L"Tahoma"};
-    TemplateFont font{header.pointSize, header.weight, header.italic, header.faceName};
-    // Only "not found" replaces the face; any other answer keeps it.
-    const bool faceFound = FaceIsInstalled(font.faceName.c_str());
+    // Both are asked, as GDI+ families made and deleted at once; only "not found" counts as missing.
+    const bool faceFound = FaceIsInstalled(header.faceName.c_str());
     const bool arialFound = FaceIsInstalled(L"Arial");
-    if (!faceFound)
-        font.faceName = arialFound ? L"Arial" : L"MS Shell Dlg";
-    return font;
+    return TemplateFont{header.pointSize, header.weight, header.italic,
+                        ChooseTemplateFace(header.faceName, faceFound, arialFound)};
 }
 
 void MeasureBaseUnits(HFONT font, HDC dc, double& baseX, double& baseY)

@@ -51,3 +51,12 @@ bool ReadDialogTemplateItem(const void* data, std::size_t size, bool extended, s
 // Reads every item in order; false when any of them is too short or malformed.
 bool ReadDialogTemplateItems(const void* data, std::size_t size, const DialogTemplateHeader& header,
                              std::vector<DialogTemplateItem>& items);
+
+// The face the dialog font is made with: the template's when it is installed, else "Arial", else
+// "MS Shell Dlg". Only "not installed" replaces the face.
+inline WString ChooseTemplateFace(const WString& templateFace, bool templateFaceInstalled, bool arialInstalled)
+{
+    if (templateFaceInstalled)
+        return templateFace;
+    return arialInstalled ? WString(TEXT("Arial")) : WString(TEXT("MS Shell Dlg"));
+}

@@ -263,6 +263,14 @@ TEST(DialogTemplate, EveryTruncationIsRejectedWithoutReadingPastTheEnd)
     EXPECT_FALSE(ReadDialogTemplateHeader(nullptr, 0, header));
 }
 
+TEST(DialogTemplate, FaceFallsBackToArialThenMsShellDlg)
+{
+    EXPECT_EQ(ChooseTemplateFace(u"Tahoma", true, true), u"Tahoma");
+    EXPECT_EQ(ChooseTemplateFace(u"Tahoma", true, false), u"Tahoma");
+    EXPECT_EQ(ChooseTemplateFace(u"Calibri", false, true), u"Arial");
+    EXPECT_EQ(ChooseTemplateFace(u"Calibri", false, false), u"MS Shell Dlg");
+}
+
 TEST(DialogLayout, RoundingAndBaseUnits)
 {
     EXPECT_EQ(RoundHalfUp(-3.2), -2);

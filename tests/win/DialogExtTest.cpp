@@ -201,16 +201,24 @@ TEST_F(DialogExt, ApplyTwiceRestoresFirstAndRestoreIsIdempotent)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
-TEST_F(DialogExt, MissingTemplateLeavesTheDialogAlone)
+TEST_F(DialogExt, MissingOrTruncatedTemplateLeavesTheDialogAlone)
 {
     CDialogFontScaler scaler;
     CTestDialog dialog(IDD_NO_FONT);
     dialog.check = [&](CTestDialog& d) {
         HFONT before = reinterpret_cast<HFONT>(SendMessageW(d.m_hWnd, WM_GETFONT, 0, 0));
-        scaler.Apply(d.m_hWnd, 999, 96.0, GetModuleHandleW(nullptr));
-        EXPECT_EQ(scaler.m_hDialog, nullptr);
-        EXPECT_EQ(scaler.m_hFont, nullptr);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(d.m_hWnd, WM_GETFONT, 0, 0)), before);
+        RECT windowBefore;
+        GetWindowRect(d.m_hWnd, &windowBefore);
+        ASSERT_NE(FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TRUNCATED), RT_DIALOG), nullptr);
+        for (DWORD id : {static_cast<DWORD>(999), static_cast<DWORD>(IDD_TRUNCATED)}) {
+            scaler.Apply(d.m_hWnd, id, 96.0, GetModuleHandleW(nullptr));
+            EXPECT_EQ(scaler.m_hDialog, nullptr) << id;
+            EXPECT_EQ(scaler.m_hFont, nullptr) << id;
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(d.m_hWnd, WM_GETFONT, 0, 0)), before) << id;
+            RECT windowAfter;
+            GetWindowRect(d.m_hWnd, &windowAfter);
+            EXPECT_TRUE(EqualRect(&windowBefore, &windowAfter)) << id;
+        }
     };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }

@@ -6,3 +6,4 @@
 #define IDD_NO_FONT 203         // no DS_SETFONT
 #define IDC_MESSAGE 1000
 #define IDD_CONTROLS 204        // a small dialog with the styled button and the text control
+#define IDD_TRUNCATED 205       // a dialog resource that ends inside its header
