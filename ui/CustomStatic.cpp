@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "platform/scoped.h"
 #include "ui/ControlMetrics.h"
 
 using namespace Gdiplus;
@@ -13,6 +14,25 @@ namespace {
 constexpr DWORD kOwnStyles = 0x010D;
 constexpr int kMeasureAttempts = 5;
 constexpr DWORD kMeasurePauseMs = 10;
+
+// Scope objects for the GDI+ objects that one paint or one measurement makes.
+template <typename T, GpStatus(WINGDIPAPI* Delete)(T*)>
+struct GdiplusTraits {
+    using Type = T*;
+    static Type Empty() { return nullptr; }
+    static void Close(Type object) { Delete(object); }
+};
+using CScopedGraphics = CUniqueResource<GdiplusTraits<GpGraphics, GdipDeleteGraphics>>;
+using CScopedGpFont = CUniqueResource<GdiplusTraits<GpFont, GdipDeleteFont>>;
+using CScopedBrush = CUniqueResource<GdiplusTraits<GpBrush, GdipDeleteBrush>>;
+using CScopedStringFormat = CUniqueResource<GdiplusTraits<GpStringFormat, GdipDeleteStringFormat>>;
+
+CScopedGraphics GraphicsOn(HDC dc)
+{
+    GpGraphics* graphics = nullptr;
+    GdipCreateFromHDC(dc, &graphics);
+    return CScopedGraphics(graphics);
+}
 
 }  // namespace
 
@@ -185,23 +205,18 @@ int CCustomStatic::GetTextHeight(const WString& text, int width)
             RECT client;
             GetClientRect(&client);
             const REAL layoutWidth = static_cast<REAL>(width != 0 ? width : client.right);
-            GpGraphics* graphics = nullptr;
-            GdipCreateFromHDC(memory->GetSafeHdc(), &graphics);
-            CGdiplusFontFamily* family = GetFontFamily();
-            GpFont* font = nullptr;
-            GdipCreateFont(family != nullptr ? family->family : nullptr, m_fontSize, m_fontStyle, m_fontUnit, &font);
-            GpStringFormat* format = nullptr;
-            GdipCloneStringFormat(m_format, &format);
-            const RectF layout(0.0f, 0.0f, layoutWidth, 1000.0f);
-            RectF bounds(0.0f, 0.0f, 0.0f, 0.0f);
-            GdipMeasureString(graphics, measured.c_str(), -1, font, &layout, format, &bounds, nullptr, nullptr);
-            height = static_cast<int>(bounds.Height);
-            if (format != nullptr)
-                GdipDeleteStringFormat(format);
-            if (font != nullptr)
-                GdipDeleteFont(font);
-            if (graphics != nullptr)
-                GdipDeleteGraphics(graphics);
+            {
+                CScopedGraphics graphics = GraphicsOn(memory->GetSafeHdc());
+                CScopedGpFont font(CreateControlFont());
+                GpStringFormat* clone = nullptr;
+                GdipCloneStringFormat(m_format, &clone);
+                CScopedStringFormat format(clone);
+                const RectF layout(0.0f, 0.0f, layoutWidth, 1000.0f);
+                RectF bounds(0.0f, 0.0f, 0.0f, 0.0f);
+                GdipMeasureString(graphics.get(), measured.c_str(), -1, font.get(), &layout, format.get(), &bounds,
+                                  nullptr, nullptr);
+                height = static_cast<int>(bounds.Height);
+            }
             window.Detach();
             ReleaseDC(m_hWnd, windowDC);
         }
@@ -218,22 +233,23 @@ void CCustomStatic::OnPaint()
     RECT client;
     GetClientRect(&client);
     m_written = TRUE;
-    GpGraphics* graphics = nullptr;
-    GdipCreateFromHDC(dc.GetSafeHdc(), &graphics);
-    CGdiplusFontFamily* family = GetFontFamily();
-    GpSolidFill* brush = nullptr;
-    GdipCreateSolidFill(m_textColor, &brush);
+    CScopedGraphics graphics = GraphicsOn(dc.GetSafeHdc());
+    GpSolidFill* fill = nullptr;
+    GdipCreateSolidFill(m_textColor, &fill);
+    CScopedBrush brush(fill);
     const RectF layout(static_cast<REAL>(client.left), static_cast<REAL>(client.top),
                        static_cast<REAL>(client.right - client.left), static_cast<REAL>(client.bottom - client.top));
+    CScopedGpFont font(CreateControlFont());
+    GdipDrawString(graphics.get(), m_text.c_str(), -1, font.get(), &layout, m_format, brush.get());
+}
+
+GpFont* CCustomStatic::CreateControlFont()
+{
+    // From a family that was never found this fails, and nothing is drawn or measured with it.
+    CGdiplusFontFamily* family = GetFontFamily();
     GpFont* font = nullptr;
     GdipCreateFont(family != nullptr ? family->family : nullptr, m_fontSize, m_fontStyle, m_fontUnit, &font);
-    GdipDrawString(graphics, m_text.c_str(), -1, font, &layout, m_format, brush);
-    if (font != nullptr)
-        GdipDeleteFont(font);
-    if (brush != nullptr)
-        GdipDeleteBrush(brush);
-    if (graphics != nullptr)
-        GdipDeleteGraphics(graphics);
+    return font;
 }
 
 BOOL CCustomStatic::PreTranslateMessage(MSG* message)

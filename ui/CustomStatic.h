@@ -55,6 +55,8 @@ protected:
     CGdiplusFontFamily* GetFontFamily();
     CGdiplusFontFamily* CreateFontFamily(const WString& face);
     CDC* PrepareBackBuffer(CDC* windowDC);
+    // A GDI+ font of the family, size, style and unit that drawing and measuring share (caller deletes).
+    Gdiplus::GpFont* CreateControlFont();
 
 private:
     void DeleteFontFamily();
