@@ -4,6 +4,7 @@
 
 #include "tests/win/res/TestDialogs.h"
 #include "ui/ControlMetrics.h"
+#include "ui/CustomStatic.h"
 #include "ui/DialogExt.h"
 
 namespace {
@@ -16,9 +17,17 @@ public:
 
     std::function<void(CTestDialog&)> beforeApply;
     std::function<void(CTestDialog&)> check;
+    bool endItself = true;  // false: the check posts what ends the dialog
+    std::function<void(CDataExchange*)> exchange;
     CDialogFontScaler& Scaler() { return m_fontScaler; }
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        if (exchange)
+            exchange(pDX);
+    }
+
     BOOL OnInitDialog() override
     {
         if (beforeApply)
@@ -26,7 +35,8 @@ protected:
         const BOOL result = CDialogExt::OnInitDialog();
         if (check)
             check(*this);
-        EndDialog(IDCANCEL);
+        if (endItself)
+            EndDialog(IDCANCEL);
         return result;
     }
 };
@@ -221,4 +231,63 @@ TEST_F(DialogExt, MissingOrTruncatedTemplateLeavesTheDialogAlone)
         }
     };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogExt, ModalLoopEndsWithTheCommandThatClosedIt)
+{
+    struct Case {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        INT_PTR result;
+    } const cases[] = {
+        {"WM_CLOSE ends as IDCANCEL", WM_CLOSE, 0, IDCANCEL},
+        {"the OK button", WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), IDOK},
+        {"Esc", WM_KEYDOWN, VK_ESCAPE, IDCANCEL},
+        {"Enter on the default button", WM_KEYDOWN, VK_RETURN, IDOK},
+    };
+    for (const Case& c : cases) {
+        CTestDialog dialog(IDD_TOOL_LAYOUT);
+        dialog.endItself = false;
+        dialog.check = [&](CTestDialog& d) {
+            // Keys go to the control with the focus, as a user's would.
+            HWND target = c.message == WM_KEYDOWN ? GetDlgItem(d.m_hWnd, IDOK) : d.m_hWnd;
+            PostMessageW(target, c.message, c.wParam, 0);
+        };
+        EXPECT_EQ(dialog.DoModal(), c.result) << c.name;
+        EXPECT_EQ(dialog.m_hWnd, nullptr) << c.name << ": the window is gone and the object unbound";
+    }
+}
+
+namespace {
+
+// Counts the mouse messages that reach the text control's window procedure.
+class CCountingStatic : public CCustomStatic {
+public:
+    int doubleClicks = 0;
+    int clicks = 0;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        doubleClicks += message == WM_LBUTTONDBLCLK;
+        clicks += message == WM_LBUTTONDOWN;
+        return CCustomStatic::OnWndMsg(message, wParam, lParam, result);
+    }
+};
+
+}  // namespace
+
+TEST_F(DialogExt, ModalLoopNeverDispatchesADoubleClickOnTheTextControl)
+{
+    CCountingStatic text;
+    CTestDialog dialog(IDD_TOOL_LAYOUT);
+    dialog.endItself = false;
+    dialog.exchange = [&](CDataExchange* pDX) { DDX_Control(pDX, IDC_MESSAGE, text); };
+    dialog.check = [&](CTestDialog& d) {
+        PostMessageW(text.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageW(text.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageW(d.m_hWnd, WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(text.doubleClicks, 0);
+    EXPECT_EQ(text.clicks, 1) << "a single click is dispatched (and does nothing)";
 }
