@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "app/SingleInstance.h"
+#include "framework/WinApp.h"
 #include "tests/win/res/TestDialogs.h"
 #include "ui/ControlMetrics.h"
 #include "ui/CustomStatic.h"
@@ -290,4 +292,26 @@ TEST_F(DialogExt, ModalLoopNeverDispatchesADoubleClickOnTheTextControl)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(text.doubleClicks, 0);
     EXPECT_EQ(text.clicks, 1) << "a single click is dispatched (and does nothing)";
+}
+
+TEST_F(DialogExt, RunsInTheWarningsOwnWindowClass)
+{
+    CWinApp app;
+    app.m_hInstance = GetModuleHandleW(nullptr);
+    ASSERT_TRUE(RegisterDialogClass());
+    CTestDialog dialog(IDD_CUSTOM_CLASS);
+    bool checked = false;
+    dialog.check = [&](CTestDialog& d) {
+        checked = true;
+        WCHAR className[64] = L"";
+        GetClassNameW(d.m_hWnd, className, 64);
+        EXPECT_STREQ(className, kDialogClassName);
+        EXPECT_EQ(FindWindowW(kDialogClassName, nullptr), d.m_hWnd) << "a second start would find it";
+        EXPECT_EQ(FontOf(d.m_hWnd).lfHeight, -11);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageW(d.m_hWnd, IDC_MESSAGE, WM_GETFONT, 0, 0)),
+                  d.Scaler().m_hFont);
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(FindWindowW(kDialogClassName, nullptr), nullptr);
 }

@@ -7,3 +7,4 @@
 #define IDC_MESSAGE 1000
 #define IDD_CONTROLS 204        // a small dialog with the styled button and the text control
 #define IDD_TRUNCATED 205       // a dialog resource that ends inside its header
+#define IDD_CUSTOM_CLASS 206    // the warning's template with its own window class
