@@ -4,6 +4,14 @@
 
 #include "framework/FontMath.h"
 
+int ScreenPixelsPerInchX()
+{
+    HDC screen = GetDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return pixelsPerInch;
+}
+
 BOOL CGdiObject::Attach(HGDIOBJ object)
 {
     if (object == nullptr || m_hObject != nullptr)

@@ -4,6 +4,9 @@
 
 #include "platform/win32.h"
 
+// The screen's horizontal pixels per inch (LOGPIXELSX of a screen DC, released at once).
+int ScreenPixelsPerInchX();
+
 class CGdiObject {
 public:
     CGdiObject() = default;

@@ -8,14 +8,6 @@
 
 namespace {
 
-int ScreenPixelsPerInchX()
-{
-    HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return pixelsPerInch;
-}
-
 CBrush* NewSolidBrush(COLORREF color)
 {
     return new (std::nothrow) CBrush(color);
@@ -66,8 +58,9 @@ CFont* CButtonEx::EnsureFont()
     return m_pFont != nullptr && m_pFont->GetSafeHandle() != nullptr ? m_pFont : nullptr;
 }
 
-void CButtonEx::ApplyFont()
+void CButtonEx::RebuildAndApply(const WCHAR* face, int weight)
 {
+    RebuildFont(m_pointSize * 10, face, weight);
     if (m_pFont != nullptr)
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pFont->GetSafeHandle()), 1);
 }
@@ -79,8 +72,7 @@ void CButtonEx::SetFontSize(int points)
     m_pointSize = ButtonPointSize(ScreenPixelsPerInchX(), points);
     LOGFONTW current = {};
     m_pFont->GetLogFont(&current);
-    RebuildFont(m_pointSize * 10, current.lfFaceName, current.lfWeight);
-    ApplyFont();
+    RebuildAndApply(current.lfFaceName, current.lfWeight);
 }
 
 void CButtonEx::SetFontBold(BOOL bold)
@@ -89,8 +81,7 @@ void CButtonEx::SetFontBold(BOOL bold)
         return;
     LOGFONTW current = {};
     m_pFont->GetLogFont(&current);
-    RebuildFont(m_pointSize * 10, current.lfFaceName, bold == TRUE ? 700 : 400);
-    ApplyFont();
+    RebuildAndApply(current.lfFaceName, bold == TRUE ? 700 : 400);
 }
 
 void CButtonEx::ApplyDefaultFace()
@@ -99,8 +90,7 @@ void CButtonEx::ApplyDefaultFace()
         return;
     LOGFONTW current = {};
     m_pFont->GetLogFont(&current);
-    RebuildFont(m_pointSize * 10, g_szFontFace, current.lfWeight);
-    ApplyFont();
+    RebuildAndApply(g_szFontFace, current.lfWeight);
 }
 
 void CButtonEx::SetTextColor(DWORD argb)

@@ -38,7 +38,8 @@ protected:
     // The font, made first as 10 points of Arial at weight 400; nullptr when none could be made.
     CFont* EnsureFont();
     CFont* RebuildFont(int tenths, const WCHAR* face, int weight);
-    void ApplyFont();
+    // Rebuilds the font at the current point size and gives it to the button, with a redraw.
+    void RebuildAndApply(const WCHAR* face, int weight);
 };
 
 // Prepares a dialog button: size, regular weight, text colour, the program's face, background colour,

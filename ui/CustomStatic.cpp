@@ -63,10 +63,7 @@ void CCustomStatic::PreSubclassWindow()
 
 BOOL CCustomStatic::SetFontSize(float points)
 {
-    HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    m_fontSize = TextControlEmSize(points, pixelsPerInch);
+    m_fontSize = TextControlEmSize(points, ScreenPixelsPerInchX());
     return TRUE;
 }
 

@@ -16,7 +16,7 @@ std::wstring Quoted(const std::wstring& path)
 ChildResult StartProgram(const std::wstring& arguments = L"")
 {
     ChildRun run;
-    run.commandLine = Quoted(BesideThisProgram(L"VexprobeHLX.exe")) + L" " + arguments;
+    run.commandLine = ProgramCommandLine(arguments);
     return RunChild(run);
 }
 

@@ -10,7 +10,7 @@ namespace {
 ChildResult StartProgram()
 {
     ChildRun run;
-    run.commandLine = L"\"" + BesideThisProgram(L"VexprobeHLX.exe") + L"\"";
+    run.commandLine = ProgramCommandLine();
     run.environment = {{L"WINEDEBUG", L"trace+gdiplus"}};
     return RunChild(run);
 }

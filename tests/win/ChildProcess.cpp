@@ -91,6 +91,11 @@ std::wstring BesideThisProgram(const std::wstring& fileName)
     return folder.substr(0, folder.find_last_of(L"\\/") + 1) + fileName;
 }
 
+std::wstring ProgramCommandLine(const std::wstring& arguments)
+{
+    return L"\"" + BesideThisProgram(L"VexprobeHLX.exe") + L"\" " + arguments;
+}
+
 CChildProcess::~CChildProcess()
 {
     if (m_info.hProcess != nullptr) {

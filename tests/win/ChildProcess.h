@@ -59,6 +59,9 @@ ChildResult RunChild(const ChildRun& run);
 // The full path of a file in the folder of the running test program.
 std::wstring BesideThisProgram(const std::wstring& fileName);
 
+// The quoted path of the real VexprobeHLX.exe beside the test program, then `arguments`.
+std::wstring ProgramCommandLine(const std::wstring& arguments = L"");
+
 // The whole content of a file, or "" when it cannot be read.
 std::string ReadWholeFile(const std::wstring& path);
 
